@@ -1,0 +1,87 @@
+// Reading an animation file into records and writing records back.
+//
+// A file is nothing but records: N = size div 12 of them, the last size mod 12
+// bytes ignored, nothing validated. Reads and writes go through small byte
+// source and sink interfaces so that each platform brings its own files
+// (stdio here, the Win32 file stream in the Windows programs) and tests bring
+// memory.
+#pragma once
+
+#include "DrawRecord.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kritz {
+
+class IoError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Fills a prefix of `into` and returns its length; 0 only at the end.
+    // Throws IoError when the data cannot be read.
+    virtual std::size_t Read(std::span<std::uint8_t> into) = 0;
+};
+
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // Writes all of `bytes` or throws IoError.
+    virtual void Write(std::span<const std::uint8_t> bytes) = 0;
+};
+
+struct ReadSummary {
+    std::size_t records = 0;       // records appended
+    std::size_t trailingBytes = 0; // bytes after the last whole record
+};
+
+// Appends every whole record of the source to `into`, in file order. On an
+// exception the records read before it stay appended.
+ReadSummary AppendRecords(ByteSource& source, std::vector<DrawRecord>& into);
+
+void WriteRecords(ByteSink& sink, std::span<const DrawRecord> records);
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::span<const std::uint8_t> bytes) : m_rest(bytes) {}
+    std::size_t Read(std::span<std::uint8_t> into) override;
+
+private:
+    std::span<const std::uint8_t> m_rest;
+};
+
+// A stdio file, owned.
+class StdFile final : public ByteSource, public ByteSink {
+public:
+    enum class Mode { Read, Write };
+
+    // Throws IoError naming the path when it cannot be opened.
+    StdFile(const std::string& path, Mode mode);
+    ~StdFile() override;
+    StdFile(StdFile&& other) noexcept;
+    StdFile& operator=(StdFile&& other) noexcept;
+    StdFile(const StdFile&) = delete;
+    StdFile& operator=(const StdFile&) = delete;
+
+    std::size_t Read(std::span<std::uint8_t> into) override;
+    void Write(std::span<const std::uint8_t> bytes) override;
+    // Flushes and closes; throws IoError when the data did not reach the file.
+    void Close();
+
+private:
+    std::FILE* m_file = nullptr;
+    std::string m_path;
+};
+
+// Reads a whole file; throws IoError when it cannot be opened or read.
+std::vector<DrawRecord> LoadRecords(const std::string& path, ReadSummary* summary = nullptr);
+
+}
