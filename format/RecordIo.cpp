@@ -31,6 +31,8 @@ ReadSummary AppendRecords(ByteSource& source, std::vector<DrawRecord>& into)
             break;
         held += got;
         const std::size_t whole = held / DrawRecord::Size;
+        if (whole == 0)
+            continue;
         const std::size_t first = into.size();
         into.resize(first + whole);
         std::memcpy(into.data() + first, block.data(), whole * DrawRecord::Size);

@@ -123,16 +123,17 @@ void PrintDump(std::ostream& out, std::span<const DrawRecord> records, bool json
         const unsigned group = static_cast<unsigned>(r.Group());
         const unsigned action = static_cast<unsigned>(r.Action());
         const PairInfo* info = FindPair(r);
+        const RecordFields fields(r);
         if (json) {
             out << "{\"index\":" << index << ",\"group\":" << group << ",\"action\":" << action
                 << ",\"delay\":" << r.Delay();
-            for (const NamedField& f : RecordFields(r).Items())
+            for (const NamedField& f : fields.Items())
                 out << ",\"" << f.name << "\":" << f.value;
             out << "}\n";
         } else {
             out << index << "  " << (info ? info->name : "unknown") << " (group " << group << ", action " << action
                 << ")  delay " << r.Delay();
-            for (const NamedField& f : RecordFields(r).Items())
+            for (const NamedField& f : fields.Items())
                 out << "  " << f.name << '=' << (f.isColor ? ColorText(f.value) : std::to_string(f.value));
             out << '\n';
         }
