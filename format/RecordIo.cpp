@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 namespace kritz {
@@ -104,6 +105,8 @@ std::size_t StdFile::Read(std::span<std::uint8_t> into)
 
 void StdFile::Write(std::span<const std::uint8_t> bytes)
 {
+    if (bytes.empty())
+        return;
     if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
         throw IoError("cannot write " + Describe(m_path, errno));
 }
@@ -119,6 +122,11 @@ std::vector<DrawRecord> LoadRecords(const std::string& path, ReadSummary* summar
 {
     StdFile file(path, StdFile::Mode::Read);
     std::vector<DrawRecord> records;
+    // One allocation for a file whose size is known; the reading itself does
+    // not depend on it.
+    std::error_code error;
+    if (const auto size = std::filesystem::file_size(path, error); !error)
+        records.reserve(static_cast<std::size_t>(size / DrawRecord::Size));
     const ReadSummary s = AppendRecords(file, records);
     if (summary)
         *summary = s;
