@@ -1,6 +1,8 @@
 #include "Krz.h"
 
+#include "KrzConvert.h"
 #include "KrzInfo.h"
+#include "NativeFiles.h"
 #include "RecordIo.h"
 
 #include <ostream>
@@ -15,7 +17,7 @@ constexpr int ExitUsage = 2;
 
 constexpr std::string_view Usage = R"(usage: krz COMMAND [OPTIONS] FILE
 
-Inspects Kritz animation files (.Krz).
+Inspects and converts Kritz animation files (.Krz).
 
 commands:
   info FILE           number of records, records by kind, bounding box of
@@ -23,6 +25,10 @@ commands:
                       averaged delays
   dump [--json] FILE  one line per record in file order; --json prints one
                       JSON object per line
+  convert SRC DST [--from WIDTHxHEIGHT] [--to WIDTHxHEIGHT]
+                      rewrites SRC for another screen size into DST, by
+                      default from 640x480 to 1024x768; exit status 0 only
+                      when the file was created
   --help              this text
 )";
 
@@ -42,6 +48,14 @@ int RunKrz(std::span<const std::string_view> args, std::ostream& out, std::ostre
     if (command == "--help" || command == "-h" || command == "help") {
         out << Usage;
         return 0;
+    }
+    if (command == "convert") {
+        std::string why;
+        const auto inputs = ParseConvertArgs(args.subspan(1), why);
+        if (!inputs)
+            return UsageError(err, why);
+        NativeFiles files;
+        return PrintOutcome(ConvertAnimation(*inputs, files), out, err);
     }
 
     bool json = false;
