@@ -100,4 +100,27 @@ bool ParseIniBool(std::string_view text, bool fallback)
     return value ? *value != 0 : fallback;
 }
 
+bool IniReader::ReadBool(std::string_view section, std::string_view key, bool fallback)
+{
+    return ParseIniBool(ReadString(section, key, ""), fallback);
+}
+
+void IniWriter::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteString(section, key, value ? "1" : "0");
+}
+
+void ReadSettings(IniReader& ini, SaverSettings& settings)
+{
+    settings.fileName = ini.ReadString(SettingsSection, KeyFileName, DefaultAnimationFile);
+    settings.averagedDelays = ini.ReadBool(SettingsSection, KeyAveragedDelays, DefaultAveragedDelays);
+}
+
+void WriteSettings(IniWriter& ini, std::string_view fileNameText, bool averagedDelays)
+{
+    if (!TrimControls(fileNameText).empty())
+        ini.WriteString(SettingsSection, KeyFileName, fileNameText);
+    ini.WriteBool(SettingsSection, KeyAveragedDelays, averagedDelays);
+}
+
 }

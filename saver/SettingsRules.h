@@ -37,4 +37,34 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 // zero, `fallback` when it is no integer.
 bool ParseIniBool(std::string_view text, bool fallback);
 
+// Reading and writing keys of an initialization file. Failures are thrown.
+class IniReader {
+public:
+    virtual ~IniReader() = default;
+    virtual std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) = 0;
+    // A string read with an empty default, by the integer rule.
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback);
+};
+
+class IniWriter {
+public:
+    virtual ~IniWriter() = default;
+    virtual void WriteString(std::string_view section, std::string_view key, std::string_view value) = 0;
+    // "1" or "0".
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+};
+
+struct SaverSettings {
+    std::string fileName{DefaultAnimationFile};
+    bool averagedDelays = DefaultAveragedDelays;
+};
+
+// Reads "FileName", then "Averaged Delays", into `settings`. When a read
+// throws, the fields read before it keep their new values.
+void ReadSettings(IniReader& ini, SaverSettings& settings);
+
+// Writes the file name as typed, unless it is empty once trimmed; then,
+// always, the averaged-delays flag. Stops at the first write that throws.
+void WriteSettings(IniWriter& ini, std::string_view fileNameText, bool averagedDelays);
+
 }

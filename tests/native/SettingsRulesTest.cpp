@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace kritz {
 namespace {
@@ -46,6 +49,79 @@ TEST(SettingsRules, PathIsTheTrimmedWindowsDirectoryAndTheFileName)
     EXPECT_EQ(SettingsPathFor("D:\\"), "D:\\\\Kritz.Ini");
     EXPECT_EQ(DirectoryPart("C:\\WINDOWS\\Kritz.Ini"), "C:\\WINDOWS\\");
     EXPECT_EQ(DirectoryPart("D:\\\\Kritz.Ini"), "D:\\\\");
+}
+
+// An ini file in memory that records every call and can fail on a key.
+class FakeIni final : public IniReader, public IniWriter {
+public:
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) override
+    {
+        Check(key);
+        const auto it = values.find(std::string(section) + "/" + std::string(key));
+        return it == values.end() ? std::string(fallback) : it->second;
+    }
+    void WriteString(std::string_view section, std::string_view key, std::string_view value) override
+    {
+        Check(key);
+        writes.push_back(std::string(key) + "=" + std::string(value));
+        values[std::string(section) + "/" + std::string(key)] = value;
+    }
+
+    std::map<std::string, std::string> values;
+    std::vector<std::string> writes;
+    std::string failingKey;
+
+private:
+    void Check(std::string_view key)
+    {
+        if (key == failingKey)
+            throw std::runtime_error("no access");
+    }
+};
+
+TEST(SettingsRules, ReadingTakesEachKeyOrItsDefault)
+{
+    FakeIni ini;
+    SaverSettings settings;
+    ReadSettings(ini, settings);
+    EXPECT_EQ(settings.fileName, "KritzSS.Krz");
+    EXPECT_TRUE(settings.averagedDelays);
+
+    ini.values = {{"Screen Saver/FileName", "Mine.Krz"}, {"Screen Saver/Averaged Delays", "0x0"}};
+    ReadSettings(ini, settings);
+    EXPECT_EQ(settings.fileName, "Mine.Krz");
+    EXPECT_FALSE(settings.averagedDelays);
+
+    // A failing read leaves what was read before it.
+    ini.values = {{"Screen Saver/FileName", "Other.Krz"}};
+    ini.failingKey = "Averaged Delays";
+    EXPECT_THROW(ReadSettings(ini, settings), std::runtime_error);
+    EXPECT_EQ(settings.fileName, "Other.Krz");
+    EXPECT_FALSE(settings.averagedDelays);
+}
+
+TEST(SettingsRules, WritingSkipsABlankNameAndKeepsBlanksAroundOthers)
+{
+    const struct {
+        const char* text;
+        bool averaged;
+        std::vector<std::string> writes;
+    } cases[] = {
+        {"Mine.Krz", true, {"FileName=Mine.Krz", "Averaged Delays=1"}},
+        {" My Drawing.Krz ", false, {"FileName= My Drawing.Krz ", "Averaged Delays=0"}},
+        {"", false, {"Averaged Delays=0"}},
+        {" \t \r\n", true, {"Averaged Delays=1"}},
+    };
+    for (const auto& c : cases) {
+        FakeIni ini;
+        WriteSettings(ini, c.text, c.averaged);
+        EXPECT_EQ(ini.writes, c.writes) << '"' << c.text << '"';
+    }
+
+    FakeIni failing;
+    failing.failingKey = "FileName";
+    EXPECT_THROW(WriteSettings(failing, "Mine.Krz", true), std::runtime_error);
+    EXPECT_TRUE(failing.writes.empty());
 }
 
 }
