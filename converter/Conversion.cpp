@@ -23,7 +23,7 @@ public:
 // Every whole record of the source, converted, into a replacement that takes
 // the destination's place at the end. Throws on any failure.
 void Rewrite(ConversionFiles& files, const std::string& sourcePath, const std::string& destPath,
-             const AxisFactors& factors)
+             const Rescaler& rescaler)
 {
     auto source = files.OpenSource(sourcePath);
     // Checked before anything is written: the replacement would otherwise
@@ -41,7 +41,7 @@ void Rewrite(ConversionFiles& files, const std::string& sourcePath, const std::s
         if (source->Read(bytes) != bytes.size())
             throw ConversionFailure("the source ended early or could not be read");
         for (DrawRecord& record : records) {
-            if (!RescaleRecord(record, factors))
+            if (!rescaler.Rescale(record))
                 throw ConversionFailure("a coordinate left the 32-bit range");
         }
         if (replacement->Write(bytes) != bytes.size())
@@ -61,17 +61,18 @@ ConversionOutcome ConvertAnimation(const ConversionInputs& inputs, ConversionFil
         return {OutcomeKind::SourceMissing, std::string(SourceMissingText), MessageIcon::Stop};
     const std::string destPath = DestinationPath(inputs.destEdit, inputs.destDialog);
 
-    AxisFactors factors;
+    Factor horizontal;
+    Factor vertical;
     try {
-        factors.horizontal = AxisFactor(inputs.destWidth, inputs.sourceWidth);
-        factors.vertical = AxisFactor(inputs.destHeight, inputs.sourceHeight);
+        horizontal = AxisFactor(inputs.destWidth, inputs.sourceWidth);
+        vertical = AxisFactor(inputs.destHeight, inputs.sourceHeight);
     } catch (const InputError& e) {
         return {OutcomeKind::InputError, e.what(), MessageIcon::Stop};
     }
 
     // The cause of a failure is not shown; every failure reads alike.
     try {
-        Rewrite(files, sourcePath, destPath, factors);
+        Rewrite(files, sourcePath, destPath, Rescaler(horizontal, vertical));
     } catch (...) {
         return {OutcomeKind::Failed, std::string(FailedText), MessageIcon::Stop};
     }

@@ -24,17 +24,22 @@ std::uint64_t Magnitude(std::int32_t v)
     return v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
 }
 
-// x / 2^shift rounded to nearest, ties to even; shift is 1 to 127.
-Wide ShiftRoundEven(Wide x, int shift)
+Wide HalfLess1(int shift)
 {
-    const Wide kept = x >> shift;
-    const Wide dropped = x - (kept << shift);
-    const Wide half = One << (shift - 1);
-    if (dropped > half || (dropped == half && (kept & 1) != 0))
-        return kept + 1;
-    return kept;
+    return (One << (shift - 1)) - 1;
 }
 
+}
+
+Factor::Factor(bool negative, std::uint64_t significand, int exponent)
+    : m_negative(negative)
+    , m_significand(significand)
+    , m_exponent(exponent)
+    , m_short(exponent < 0 && exponent > -64)
+    , m_signedSignificand(negative ? -static_cast<std::int64_t>(significand) : static_cast<std::int64_t>(significand))
+    , m_shift(m_short ? -exponent : 0)
+    , m_halfLess1(m_short ? (std::int64_t{1} << (m_shift - 1)) - 1 : 0)
+{
 }
 
 Factor Factor::Ratio(std::int32_t numerator, std::int32_t denominator)
@@ -72,30 +77,23 @@ Factor Factor::Ratio(std::int32_t numerator, std::int32_t denominator)
     return {(numerator < 0) != (denominator < 0), static_cast<std::uint64_t>(kept), exponent};
 }
 
-std::optional<std::int32_t> Factor::Scale(std::int32_t value) const
+std::int64_t Factor::WideProduct(std::int32_t value) const
 {
     if (value == 0 || m_significand == 0)
         return 0;
 
-    // The exact product has at most 32 + 40 bits; round it to 64.
+    // The exact product has at most 32 + 40 bits; round it to 64 first.
     Wide product = Wide{Magnitude(value)} * m_significand;
     int exponent = m_exponent;
     const int excess = BitLength(product) - 64;
     if (excess > 0) {
-        product = ShiftRoundEven(product, excess);
+        product = ShiftRoundEven(product, excess, HalfLess1(excess));
         exponent += excess;
     }
-
     // Quotients of 32-bit sizes lie between 2^-31 and 2^31, so the exponent
-    // is at most 0 here and at least -70.
-    const Wide whole = exponent < 0 ? ShiftRoundEven(product, -exponent) : product;
-
-    const bool negative = (value < 0) != m_negative;
-    const Wide limit = negative ? One << 31 : (One << 31) - 1;
-    if (whole > limit)
-        return std::nullopt;
-    const auto magnitude = static_cast<std::int64_t>(whole);
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    // now lies between -70 and 0.
+    const auto whole = static_cast<std::int64_t>(exponent < 0 ? ShiftRoundEven(product, -exponent, HalfLess1(-exponent)) : product);
+    return (value < 0) != m_negative ? -whole : whole;
 }
 
 }

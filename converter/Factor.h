@@ -20,6 +20,17 @@
 
 namespace kritz {
 
+// x / 2^shift rounded to nearest, ties to even, where halfLess1 is
+// 2^(shift - 1) - 1, shift is at least 1 and x + 2^(shift - 1) must not
+// overflow. The carry out of the dropped bits decides: they reach 2^shift
+// when above half, or at half with the lowest kept bit odd. With floor
+// division (an arithmetic shift) this holds for negative x too.
+template <class T>
+T ShiftRoundEven(T x, int shift, T halfLess1)
+{
+    return (x + halfLess1 + ((x >> shift) & 1)) >> shift;
+}
+
 class Factor {
 public:
     static constexpr int SignificandBits = 40;
@@ -36,21 +47,45 @@ public:
     std::uint64_t Significand() const { return m_significand; }
     int Exponent() const { return m_exponent; }
 
-    // value * factor rounded to an integer; empty when the result lies
-    // outside the signed 32-bit range.
-    std::optional<std::int32_t> Scale(std::int32_t value) const;
+    // value * factor rounded to an integer. Factors of 32-bit sizes are below
+    // 2^31, so the result always fits 63 bits.
+    std::int64_t Product(std::int32_t value) const
+    {
+        // Every 16-bit coordinate takes the short way: below 2^22 in magnitude
+        // the exact product has fewer than 63 bits, so only the rounding to an
+        // integer remains, and it can be done on the signed product directly.
+        // Inline, since it runs for each coordinate of a file.
+        if (!m_short || value < -ShortLimit || value >= ShortLimit)
+            return WideProduct(value);
+        return ShiftRoundEven(value * m_signedSignificand, m_shift, m_halfLess1);
+    }
+
+    // The product, empty when it lies outside the signed 32-bit range.
+    std::optional<std::int32_t> Scale(std::int32_t value) const
+    {
+        const std::int64_t product = Product(value);
+        if (product < INT32_MIN || product > INT32_MAX)
+            return std::nullopt;
+        return static_cast<std::int32_t>(product);
+    }
 
 private:
-    Factor(bool negative, std::uint64_t significand, int exponent)
-        : m_negative(negative)
-        , m_significand(significand)
-        , m_exponent(exponent)
-    {
-    }
+    static constexpr std::int32_t ShortLimit = 1 << 22;
+
+    // Product for the long way: values of 2^22 and more in magnitude, and
+    // factors whose exponent leaves no shift of 1 to 63.
+    std::int64_t WideProduct(std::int32_t value) const;
+
+    Factor(bool negative, std::uint64_t significand, int exponent);
 
     bool m_negative = false;
     std::uint64_t m_significand = 0;
     int m_exponent = 0;
+    // The short way's constants.
+    bool m_short = false;
+    std::int64_t m_signedSignificand = 0;
+    int m_shift = 0;
+    std::int64_t m_halfLess1 = 0;
 };
 
 }

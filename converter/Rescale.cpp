@@ -24,11 +24,19 @@ bool Scale16(DrawRecord& record, std::size_t at, const Factor& factor)
 
 }
 
-bool RescaleRecord(DrawRecord& record, const AxisFactors& factors)
+Rescaler::Rescaler(const Factor& horizontal, const Factor& vertical)
+    : m_horizontal(horizontal)
+    , m_vertical(vertical)
 {
-    const Factor& h = factors.horizontal;
-    const Factor& v = factors.vertical;
-    switch (LayoutOf(record.Action())) {
+    for (std::size_t action = 0; action < m_layouts.size(); ++action)
+        m_layouts[action] = LayoutOf(ActionId{static_cast<std::uint8_t>(action)});
+}
+
+bool Rescaler::Rescale(DrawRecord& record) const
+{
+    const Factor& h = m_horizontal;
+    const Factor& v = m_vertical;
+    switch (m_layouts[static_cast<std::uint8_t>(record.Action())]) {
     case Layout::Point: // X at 4, Y at 8, both 32-bit
         return Scale32(record, 4, h) && Scale32(record, 8, v);
     case Layout::ColorPoint: // X at 8, Y at 10

@@ -28,7 +28,7 @@ DrawRecord::Bytes RecordBytes(std::uint8_t group, std::uint8_t action, std::uint
 // 40 * 65536 + 30 at offsets 4 and 8).
 TEST(Rescale, FieldsByActionWhateverTheGroup)
 {
-    const AxisFactors factors{Factor::Ratio(1280, 640), Factor::Ratio(1440, 480)};
+    const Rescaler rescaler(Factor::Ratio(1280, 640), Factor::Ratio(1440, 480));
     const std::set<int> point = {1, 2, 4};
     const std::set<int> colorPoint = {6, 8, 14};
     const std::set<int> box = {7, 18, 25};
@@ -50,7 +50,7 @@ TEST(Rescale, FieldsByActionWhateverTheGroup)
             }
 
             DrawRecord record(RecordBytes(g, a, 10, 20, 30, 40));
-            EXPECT_TRUE(RescaleRecord(record, factors));
+            EXPECT_TRUE(rescaler.Rescale(record));
             EXPECT_EQ(record.Raw(), expected.Raw()) << "group " << group << " action " << action;
         }
     }
@@ -73,7 +73,7 @@ TEST(Rescale, SixteenBitFieldsWrap)
     for (const Case& c : cases) {
         const Factor f = Factor::Ratio(c.dest, c.source);
         DrawRecord record(RecordBytes(6, 14, 0, 0, static_cast<std::uint16_t>(c.value), 0));
-        EXPECT_TRUE(RescaleRecord(record, {f, f}));
+        EXPECT_TRUE(Rescaler(f, f).Rescale(record));
         EXPECT_EQ(record.ColorPoint().X, c.stored) << c.value << " * " << c.dest << "/" << c.source;
     }
 }
@@ -82,15 +82,15 @@ TEST(Rescale, SixteenBitFieldsWrap)
 // that field as it was.
 TEST(Rescale, ResultOutsideTheRangeFails)
 {
-    const AxisFactors factors{Factor::Ratio(1, 1), Factor::Ratio(99999, 1)};
+    const Rescaler rescaler(Factor::Ratio(1, 1), Factor::Ratio(99999, 1));
     DrawRecord box(RecordBytes(5, 25, 32767, 7, 0, 0)); // Top is vertical
     const DrawRecord before = box;
-    EXPECT_FALSE(RescaleRecord(box, factors));
+    EXPECT_FALSE(rescaler.Rescale(box));
     EXPECT_EQ(box.Box().Top, before.Box().Top);
 
     DrawRecord point(RecordBytes(5, 4, 0, 0, 0, 0));
     point.Set(PointLayout{1200000000, 1});
-    EXPECT_FALSE(RescaleRecord(point, {Factor::Ratio(1280, 640), Factor::Ratio(1, 1)}));
+    EXPECT_FALSE(Rescaler(Factor::Ratio(1280, 640), Factor::Ratio(1, 1)).Rescale(point));
     EXPECT_EQ(point.Point().X, 1200000000);
 }
 
