@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <compare>
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -16,8 +18,47 @@ namespace kritz {
 namespace {
 
 // ---- Exact reference ------------------------------------------------------
-// Natural numbers of any size and rounding of positive rationals, written
-// plainly for correctness alone: binary long division, one bit at a time.
+// Natural numbers and rounding of positive rationals, written plainly for
+// correctness alone: binary long division, one bit at a time.
+
+// Limbs of a natural number, least significant first, in fixed room: the
+// reference never needs 512 bits, and staying off the heap keeps it quick on
+// every platform. Limbs beyond the size stay zero.
+class Limbs {
+public:
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    std::uint32_t operator[](std::size_t i) const { return m_data[i]; }
+    std::uint32_t& operator[](std::size_t i) { return m_data[i]; }
+    std::uint32_t back() const { return m_data[m_size - 1]; }
+    const std::uint32_t* begin() const { return m_data.data(); }
+    const std::uint32_t* end() const { return m_data.data() + m_size; }
+    void push_back(std::uint32_t v)
+    {
+        if (m_size == m_data.size())
+            throw std::length_error("reference number too large");
+        m_data[m_size++] = v;
+    }
+    void pop_back() { m_data[--m_size] = 0; }
+    void resize(std::size_t n)
+    {
+        while (m_size > n)
+            pop_back();
+        while (m_size < n)
+            push_back(0);
+    }
+    void assign(std::size_t n, std::uint32_t v)
+    {
+        resize(0);
+        while (m_size < n)
+            push_back(v);
+    }
+    friend bool operator==(const Limbs&, const Limbs&) = default;
+
+private:
+    std::array<std::uint32_t, 16> m_data{};
+    std::size_t m_size = 0;
+};
 
 class Nat {
 public:
@@ -134,7 +175,7 @@ private:
             m_limbs.pop_back();
     }
 
-    std::vector<std::uint32_t> m_limbs;
+    Limbs m_limbs;
 };
 
 // A positive rational num / den.
