@@ -90,6 +90,13 @@ private:
     bool m_committed = false;
 };
 
+// The system stops a name at its first NUL; such a name would reach another
+// file than the one it spells.
+bool Nameable(const std::string& path)
+{
+    return path.find('\0') == std::string::npos;
+}
+
 fs::path FollowLink(const fs::path& path)
 {
     std::error_code ec;
@@ -102,6 +109,8 @@ fs::path FollowLink(const fs::path& path)
 
 bool NativeFiles::IsFile(const std::string& path)
 {
+    if (!Nameable(path))
+        return false;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     return fs::exists(status) && !fs::is_directory(status);
@@ -110,7 +119,7 @@ bool NativeFiles::IsFile(const std::string& path)
 std::unique_ptr<SourceFile> NativeFiles::OpenSource(const std::string& path)
 {
     // Devices and pipes are refused: they have no size and could block.
-    if (!fs::is_regular_file(path))
+    if (!Nameable(path) || !fs::is_regular_file(path))
         throw IoError("not a regular file: " + path);
     FileHandle file = Open(path, "rb");
     if (!file)
@@ -128,6 +137,8 @@ bool NativeFiles::SameFile(const std::string& source, const std::string& destina
 
 std::unique_ptr<Replacement> NativeFiles::CreateReplacement(const std::string& destination)
 {
+    if (!Nameable(destination))
+        throw IoError("no such file name");
     const fs::path target = FollowLink(destination);
     if (!target.has_filename())
         throw IoError("no file name in " + destination);

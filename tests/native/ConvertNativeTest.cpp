@@ -87,6 +87,17 @@ TEST(NativeConversion, MissingSourceOrAFolderCreatesNothing)
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"folder.Krz"});
 }
 
+// The system would stop these names at the NUL and reach another file.
+TEST(NativeConversion, NamesWithANulNameNoFile)
+{
+    ScratchDir dir;
+    dir.Write("src.Krz", Join({Stroke(2, 3)}));
+    const std::string nul(1, '\0');
+    EXPECT_EQ(Convert(dir / "src.Krz" + nul + "x", dir / "dest.Krz").kind, OutcomeKind::SourceMissing);
+    EXPECT_EQ(Convert(dir / "src.Krz", dir / "dest.Krz" + nul + "x").kind, OutcomeKind::Failed);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"src.Krz"});
+}
+
 TEST(NativeConversion, InputErrorCreatesNothing)
 {
     ScratchDir dir;
