@@ -187,12 +187,9 @@ LRESULT CALLBACK TForm::StaticWndProc(HWND window, UINT message, WPARAM wParam, 
 LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(m_window.Get(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, m_background.Get());
+    case WM_ERASEBKGND:
+        EraseBackground(reinterpret_cast<HDC>(wParam));
         return 1;
-    }
     case WM_PAINT: {
         PAINTSTRUCT ps;
         const HDC dc = BeginPaint(m_window.Get(), &ps);
@@ -445,6 +442,13 @@ void TForm::MouseMove(unsigned shift, int x, int y)
 {
     if (OnMouseMove)
         OnMouseMove(shift, x, y);
+}
+
+void TForm::EraseBackground(HDC dc)
+{
+    RECT client;
+    GetClientRect(m_window.Get(), &client);
+    FillRect(dc, &client, m_background.Get());
 }
 
 void TForm::Paint(HDC, const RECT&) {}

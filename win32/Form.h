@@ -134,6 +134,8 @@ protected:
     virtual void KeyPress(char& key);
     virtual void MouseDown(TMouseButton button, unsigned shift, int x, int y);
     virtual void MouseMove(unsigned shift, int x, int y);
+    // Fills the window with its colour before it is painted.
+    virtual void EraseBackground(HDC dc);
     // Paints the invalid part of the window; the default paints nothing
     // beyond the background.
     virtual void Paint(HDC dc, const RECT& area);
