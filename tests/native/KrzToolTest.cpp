@@ -79,7 +79,12 @@ TEST_F(KrzTool, InfoSummarisesTheFile)
               "bounding box: x -5 to 640, y 3 to 300\n"
               // Delays of the three drawing records plus the pause; the rest wait nothing.
               "total time, recorded delays: 1.590 s\n"
-              "total time, averaged delays: 1.503 s\n");
+              "total time, averaged delays: 1.503 s\n"
+              // [stroke] [rectangle] [pause] [9/30 with the pen width of group
+              // 5], each followed by the 10 ms batch gap.
+              "batches: 4\n"
+              "replay duration, recorded delays: 1.630 s\n"
+              "replay duration, averaged delays: 1.543 s\n");
 }
 
 TEST_F(KrzTool, DumpListsEachRecordsLayoutFields)
@@ -87,19 +92,19 @@ TEST_F(KrzTool, DumpListsEachRecordsLayoutFields)
     const std::string path = Write(Fixture());
     const KrzRun text = Krz({"dump", path});
     ASSERT_EQ(text.status, 0);
-    EXPECT_NE(text.out.find("0  stroke start (group 6, action 6)  delay 20  Color=0x000000FF  X=-5  Y=10\n"),
+    EXPECT_NE(text.out.find("0  batch 0  stroke start (group 6, action 6)  delay 20  Color=0x000000FF  X=-5  Y=10\n"),
               std::string::npos)
         << text.out;
 
     const KrzRun json = Krz({"dump", "--json", path});
     ASSERT_EQ(json.status, 0);
     EXPECT_EQ(json.out,
-              "{\"index\":0,\"group\":6,\"action\":6,\"delay\":20,\"Color\":255,\"X\":-5,\"Y\":10}\n"
-              "{\"index\":1,\"group\":6,\"action\":14,\"delay\":30,\"Color\":255,\"X\":100,\"Y\":12}\n"
-              "{\"index\":2,\"group\":5,\"action\":25,\"delay\":40,\"Top\":3,\"Left\":20,\"Bottom\":300,\"Right\":640}\n"
-              "{\"index\":3,\"group\":7,\"action\":5,\"delay\":999,\"Duration\":1500}\n"
-              "{\"index\":4,\"group\":9,\"action\":30,\"delay\":50}\n"
-              "{\"index\":5,\"group\":5,\"action\":13,\"delay\":60,\"Width\":3}\n");
+              "{\"index\":0,\"batch\":0,\"group\":6,\"action\":6,\"delay\":20,\"Color\":255,\"X\":-5,\"Y\":10}\n"
+              "{\"index\":1,\"batch\":0,\"group\":6,\"action\":14,\"delay\":30,\"Color\":255,\"X\":100,\"Y\":12}\n"
+              "{\"index\":2,\"batch\":1,\"group\":5,\"action\":25,\"delay\":40,\"Top\":3,\"Left\":20,\"Bottom\":300,\"Right\":640}\n"
+              "{\"index\":3,\"batch\":2,\"group\":7,\"action\":5,\"delay\":999,\"Duration\":1500}\n"
+              "{\"index\":4,\"batch\":3,\"group\":9,\"action\":30,\"delay\":50}\n"
+              "{\"index\":5,\"batch\":3,\"group\":5,\"action\":13,\"delay\":60,\"Width\":3}\n");
 }
 
 TEST_F(KrzTool, ExitStatusTellsUsageErrorsFromFailures)

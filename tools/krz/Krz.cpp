@@ -22,9 +22,9 @@ Inspects and converts Kritz animation files (.Krz).
 commands:
   info FILE           number of records, records by kind, bounding box of
                       the coordinates, total time with recorded and with
-                      averaged delays
-  dump [--json] FILE  one line per record in file order; --json prints one
-                      JSON object per line
+                      averaged delays, batches and the replay's duration
+  dump [--json] FILE  one line per record in file order, with its batch;
+                      --json prints one JSON object per line
   convert SRC DST [--from WIDTHxHEIGHT] [--to WIDTHxHEIGHT]
                       rewrites SRC for another screen size into DST, by
                       default from 640x480 to 1024x768; exit status 0 only

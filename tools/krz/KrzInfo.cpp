@@ -1,5 +1,6 @@
 #include "KrzInfo.h"
 
+#include "Batches.h"
 #include "Pairs.h"
 #include "RecordFields.h"
 
@@ -57,19 +58,6 @@ struct BoundingBox {
     }
 };
 
-// Milliseconds the player waits after a record.
-std::uint64_t WaitAfter(const DrawRecord& r, bool averaged)
-{
-    const PairInfo* pair = FindPair(r);
-    if (!pair)
-        return 0;
-    if (pair->usesDelay)
-        return averaged ? 1 : r.Delay();
-    if (pair->group == GroupId::grPause)
-        return r.Pause().Duration;
-    return 0;
-}
-
 std::string Seconds(std::uint64_t ms)
 {
     char text[40];
@@ -95,8 +83,8 @@ void PrintInfo(std::ostream& out, std::span<const DrawRecord> records, std::size
     for (const DrawRecord& r : records) {
         ++counts[{static_cast<unsigned>(r.Group()), static_cast<unsigned>(r.Action())}];
         box.Add(r);
-        recordedMs += WaitAfter(r, false);
-        averagedMs += WaitAfter(r, true);
+        recordedMs += RecordWait(r, false);
+        averagedMs += RecordWait(r, true);
     }
 
     out << "records: " << records.size() << '\n';
@@ -114,24 +102,35 @@ void PrintInfo(std::ostream& out, std::span<const DrawRecord> records, std::size
             << '\n';
     out << "total time, recorded delays: " << Seconds(recordedMs) << '\n';
     out << "total time, averaged delays: " << Seconds(averagedMs) << '\n';
+    // One pass as the replay shows it: batch by batch, with the gap after each.
+    const ReplayDuration recorded = PassDuration(records, false);
+    out << "batches: " << recorded.batches << '\n';
+    out << "replay duration, recorded delays: " << Seconds(recorded.milliseconds) << '\n';
+    out << "replay duration, averaged delays: " << Seconds(PassDuration(records, true).milliseconds) << '\n';
 }
 
 void PrintDump(std::ostream& out, std::span<const DrawRecord> records, bool json)
 {
     std::size_t index = 0;
+    std::size_t batch = 0;
+    std::size_t batchEnd = records.empty() ? 0 : BatchEnd(records, 0);
     for (const DrawRecord& r : records) {
+        if (index == batchEnd) {
+            ++batch;
+            batchEnd = BatchEnd(records, index);
+        }
         const unsigned group = static_cast<unsigned>(r.Group());
         const unsigned action = static_cast<unsigned>(r.Action());
         const PairInfo* info = FindPair(r);
         const RecordFields fields(r);
         if (json) {
-            out << "{\"index\":" << index << ",\"group\":" << group << ",\"action\":" << action
+            out << "{\"index\":" << index << ",\"batch\":" << batch << ",\"group\":" << group << ",\"action\":" << action
                 << ",\"delay\":" << r.Delay();
             for (const NamedField& f : fields.Items())
                 out << ",\"" << f.name << "\":" << f.value;
             out << "}\n";
         } else {
-            out << index << "  " << (info ? info->name : "unknown") << " (group " << group << ", action " << action
+            out << index << "  batch " << batch << "  " << (info ? info->name : "unknown") << " (group " << group << ", action " << action
                 << ")  delay " << r.Delay();
             for (const NamedField& f : fields.Items())
                 out << "  " << f.name << '=' << (f.isColor ? ColorText(f.value) : std::to_string(f.value));
