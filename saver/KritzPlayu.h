@@ -24,6 +24,9 @@ public:
 
     static win::FormLayout MainLayout();
 
+    // The replay, for those who watch it (tests and benchmarks).
+    const ReplayEngine& Engine() const { return *m_engine; }
+
 protected:
     // The off-screen picture covers the whole window: nothing to erase.
     void EraseBackground(HDC) override {}
