@@ -2,24 +2,6 @@
 
 namespace kritz {
 
-namespace {
-
-bool IsBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string_view FileNamePart(std::string_view name)
 {
     const std::size_t separator = name.find_last_of("\\:");
@@ -28,18 +10,18 @@ std::string_view FileNamePart(std::string_view name)
 
 std::string SourcePath(std::string_view edit, std::string_view dialogName)
 {
-    const std::string_view trimmed = Trim(edit);
+    const std::string_view trimmed = TrimControls(edit);
     return std::string(FileNamePart(dialogName) == trimmed ? dialogName : trimmed);
 }
 
 std::string DestinationPath(std::string_view edit, std::string_view dialogName)
 {
-    return std::string(FileNamePart(dialogName) == Trim(edit) ? dialogName : edit);
+    return std::string(FileNamePart(dialogName) == TrimControls(edit) ? dialogName : edit);
 }
 
 std::int32_t ParseNumber(std::string_view text)
 {
-    const std::string_view trimmed = Trim(text);
+    const std::string_view trimmed = TrimControls(text);
     const auto invalid = [&] {
         std::string message = "'";
         message.append(trimmed).append("' is not a valid integer value");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Factor.h"
+#include "Text.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -28,9 +29,6 @@ class InputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// Removes every character of code 0 to 32 from both ends.
-std::string_view Trim(std::string_view text);
 
 // The text after the last "\" or ":", or the whole name if it holds neither.
 std::string_view FileNamePart(std::string_view name);

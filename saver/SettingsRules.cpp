@@ -4,8 +4,6 @@ namespace kritz {
 
 namespace {
 
-bool IsControl(char c) { return static_cast<unsigned char>(c) <= 32; }
-
 int HexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -54,15 +52,6 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text)
     return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value));
 }
 
-}
-
-std::string_view TrimControls(std::string_view text)
-{
-    while (!text.empty() && IsControl(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsControl(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 std::string SettingsPathFor(std::string_view windowsDirectory)

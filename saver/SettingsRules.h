@@ -2,6 +2,8 @@
 // defaults, the path rule, and how a Boolean value is read from its text.
 #pragma once
 
+#include "Text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,9 +18,6 @@ inline constexpr std::string_view KeyAveragedDelays = "Averaged Delays";
 inline constexpr std::string_view DefaultAnimationFile = "KritzSS.Krz";
 inline constexpr std::string_view PreviewAnimationFile = "KritzSSx.Krz";
 inline constexpr bool DefaultAveragedDelays = true;
-
-// Drops every leading and trailing character whose code is 0 to 32.
-std::string_view TrimControls(std::string_view text);
 
 // The settings file's path from the Windows directory's text: trimmed, then
 // "\Kritz.Ini" appended, also after a trailing backslash.

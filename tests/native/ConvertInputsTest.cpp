@@ -11,9 +11,9 @@ namespace {
 
 TEST(Inputs, TrimRemovesCodesUpTo32AtBothEndsOnly)
 {
-    EXPECT_EQ(Trim(std::string("\0\t\n \x1F" "a b\x7F\x20\r", 10)), "a b\x7F");
-    EXPECT_EQ(Trim("\x80 a \xA0"), "\x80 a \xA0"); // not blanks, whatever the sign of char
-    EXPECT_EQ(Trim(" \t "), "");
+    EXPECT_EQ(TrimControls(std::string("\0\t\n \x1F" "a b\x7F\x20\r", 10)), "a b\x7F");
+    EXPECT_EQ(TrimControls("\x80 a \xA0"), "\x80 a \xA0"); // not blanks, whatever the sign of char
+    EXPECT_EQ(TrimControls(" \t "), "");
 }
 
 TEST(Inputs, PathRules)
