@@ -1,34 +1,16 @@
 // Proves the Windows test set-up end to end: a real window on the test
 // display, GDI drawing on it, and the pixels read back.
 #include "Handles.h"
+#include "TestWindows.h"
 
 #include <gtest/gtest.h>
 
 namespace kritz::win {
 namespace {
 
-LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-UniqueWindow CreateTestWindow()
-{
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = PlainWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = "KritzGdiSmokeTest";
-    RegisterClassA(&wc);
-    UniqueWindow window(CreateWindowExA(0, wc.lpszClassName, "GDI smoke test", WS_POPUP | WS_VISIBLE, 10, 10, 200, 150,
-                                        nullptr, nullptr, wc.hInstance, nullptr));
-    UpdateWindow(window.Get());
-    return window;
-}
-
 TEST(GdiSmoke, DrawnPixelsReadBackFromTheWindow)
 {
-    const UniqueWindow window = CreateTestWindow();
+    const UniqueWindow window = test::CreatePlainWindow("GDI smoke test", 10, 10, 200, 150);
     ASSERT_TRUE(window);
 
     const WindowDC dc(window.Get());

@@ -5,6 +5,7 @@
 #include "Handles.h"
 #include "KritzPlayu.h"
 #include "RecordIo.h"
+#include "TestWindows.h"
 #include "SettingsRules.h"
 #include "settings.h"
 
@@ -35,14 +36,6 @@ std::vector<DrawRecord> RedSquareThenPause()
         DrawRecord(GroupId::grShape, ActionId::acRectangle).Set(BoxLayout{100, 100, 300, 300}),
         DrawRecord(GroupId::grPause, ActionId::acPause).Set(PauseRecord{30000}),
     };
-}
-
-void Pump(int milliseconds)
-{
-    for (int waited = 0; waited < milliseconds; waited += 10) {
-        Application().ProcessMessages();
-        Sleep(10);
-    }
 }
 
 class SaverFiles : public ::testing::Test {
@@ -123,24 +116,9 @@ HWND FindWindowOf(const Process& p, const char* className, int ms = 5000)
     return search.found;
 }
 
-void SendKey(WORD key)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
-void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    SendInput(1, &input, sizeof input);
-}
+using test::Pump;
+using test::SendKey;
+using test::SendMouse;
 
 TEST_F(SaverFiles, SwitchesThatSelectNoWindowEndAtOnce)
 {
@@ -216,21 +194,7 @@ TEST_F(SaverFiles, AMissingAnimationIsNamedThenTheScreenStaysWhite)
     EXPECT_EQ(saver.ExitWithin(500), 0);
 }
 
-LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-UniqueWindow CreateHost()
-{
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = HostProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "KritzPreviewHost";
-    RegisterClassA(&wc);
-    return UniqueWindow(CreateWindowExA(0, wc.lpszClassName, "Display settings", WS_POPUP | WS_VISIBLE, 50, 50, 152,
-                                        112, nullptr, nullptr, wc.hInstance, nullptr));
-}
+UniqueWindow CreateHost() { return test::CreatePlainWindow("Display settings", 50, 50, 152, 112); }
 
 TEST_F(SaverFiles, PreviewReplaysThePreviewFileIgnoresInputAndEndsWithItsHost)
 {

@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Handles.h"
+#include "TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -33,50 +34,9 @@ public:
     int closes = 0;
 };
 
-void Pump()
-{
-    for (int i = 0; i < 20; ++i) {
-        Application().ProcessMessages();
-        Sleep(10);
-    }
-}
+void Pump() { test::Pump(200); }
 
-LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// A plain top-level window standing in for the display settings' preview.
-UniqueWindow CreateHost(int width, int height)
-{
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = HostProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "KritzTestHost";
-    RegisterClassA(&wc);
-    UniqueWindow host(CreateWindowExA(0, wc.lpszClassName, "host", WS_POPUP | WS_VISIBLE, 40, 40, width, height,
-                                      nullptr, nullptr, wc.hInstance, nullptr));
-    UpdateWindow(host.Get());
-    return host;
-}
-
-void SendKey(WORD key)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
-void SendClick()
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
-}
+UniqueWindow CreateHost(int width, int height) { return test::CreatePlainWindow("host", 40, 40, width, height); }
 
 void MovePointerTo(int x, int y)
 {
@@ -152,10 +112,10 @@ TEST(SaverWindow, KeyClickAndDeactivationCloseFullScreen)
         Pump();
         return saver.closes - before;
     };
-    EXPECT_GE(closesAfter([](ProbeSaver&) { SendKey(VK_ESCAPE); }), 1) << "Escape";
-    EXPECT_GE(closesAfter([](ProbeSaver&) { SendKey('A'); }), 1) << "a letter";
-    EXPECT_GE(closesAfter([](ProbeSaver&) { SendKey(VK_TAB); }), 1) << "Tab";
-    EXPECT_GE(closesAfter([](ProbeSaver&) { SendClick(); }), 1) << "click";
+    EXPECT_GE(closesAfter([](ProbeSaver&) { test::SendKey(VK_ESCAPE); }), 1) << "Escape";
+    EXPECT_GE(closesAfter([](ProbeSaver&) { test::SendKey('A'); }), 1) << "a letter";
+    EXPECT_GE(closesAfter([](ProbeSaver&) { test::SendKey(VK_TAB); }), 1) << "Tab";
+    EXPECT_GE(closesAfter([](ProbeSaver&) { test::SendClick(); }), 1) << "click";
     EXPECT_GE(closesAfter([](ProbeSaver&) {
                   const UniqueWindow other = CreateHost(100, 100);
                   SetForegroundWindow(other.Get());
