@@ -64,6 +64,10 @@ void TApplication::Run()
 
 void TApplication::Dispatch(MSG& message)
 {
+    // The form of the window gets the keys that move between its controls,
+    // and with key preview any key, before the window itself.
+    if (TForm* form = TForm::FromWindow(message.hwnd); form && form->PreProcessMessage(message))
+        return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }

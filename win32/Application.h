@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,5 +64,20 @@ private:
 };
 
 TApplication& Application();
+
+// Runs a message handler of a window; an error that escapes it gets the
+// default report, and the message counts as handled.
+template <typename Handler>
+LRESULT Guarded(Handler&& handler)
+{
+    try {
+        return handler();
+    } catch (const std::exception& e) {
+        Application().HandleException(e);
+    } catch (...) {
+        Application().HandleException(std::runtime_error("Unknown error"));
+    }
+    return 0;
+}
 
 }

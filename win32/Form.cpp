@@ -1,10 +1,15 @@
 #include "Form.h"
 
 #include "Application.h"
+#include "Controls.h"
 #include "Exceptions.h"
 #include "Timer.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
+
+#include <algorithm>
+#include <cctype>
 
 namespace kritz::win {
 
@@ -43,6 +48,25 @@ FrameStyle FrameFor(const FormLayout& layout)
     return {WS_POPUP, 0};
 }
 
+void RegisterFormClass(const TCreateParams& params, WNDPROC procedure)
+{
+    WNDCLASSEXA wc{};
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(instance, params.className.c_str(), &wc))
+        return;
+    wc.cbSize = sizeof wc;
+    wc.style = params.classStyle;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    wc.lpszClassName = params.className.c_str();
+    if (!RegisterClassExA(&wc))
+        throw EOSError("Error creating window class: " + SystemErrorText(GetLastError()));
+}
+
+}
+
 unsigned ShiftFromKeys()
 {
     unsigned shift = 0;
@@ -73,25 +97,6 @@ unsigned ShiftFromMouse(WPARAM keys)
     return shift;
 }
 
-void RegisterFormClass(const TCreateParams& params, WNDPROC procedure)
-{
-    WNDCLASSEXA wc{};
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, params.className.c_str(), &wc))
-        return;
-    wc.cbSize = sizeof wc;
-    wc.style = params.classStyle;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    wc.lpszClassName = params.className.c_str();
-    if (!RegisterClassExA(&wc))
-        throw EOSError("Error creating window class: " + SystemErrorText(GetLastError()));
-}
-
-}
-
 COLORREF ColorToRGB(unsigned long color)
 {
     return (color & clSystemColor) == clSystemColor ? GetSysColor(static_cast<int>(color & 0xFF))
@@ -110,6 +115,9 @@ TForm::TForm(TApplication* owner, FormLayout layout)
     m_width = outer.right - outer.left;
     m_height = outer.bottom - outer.top;
     m_background.Reset(CreateSolidBrush(ColorToRGB(m_layout.color)));
+    m_font.Reset(CreateFontA(m_layout.font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             m_layout.font.name.c_str()));
 }
 
 TForm::TForm(Parented parented, FormLayout layout)
@@ -174,18 +182,21 @@ LRESULT CALLBACK TForm::StaticWndProc(HWND window, UINT message, WPARAM wParam, 
     auto* form = reinterpret_cast<TForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!form)
         return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return form->Dispatch(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        Application().HandleException(e);
-    } catch (...) {
-        Application().HandleException(std::runtime_error("Unknown error"));
-    }
-    return 0;
+    return Guarded([&] { return form->Dispatch(message, wParam, lParam); });
+}
+
+TForm* TForm::FromWindow(HWND window)
+{
+    const HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    if (!root || reinterpret_cast<WNDPROC>(GetClassLongPtrA(root, GCLP_WNDPROC)) != StaticWndProc)
+        return nullptr;
+    return reinterpret_cast<TForm*>(GetWindowLongPtrA(root, GWLP_USERDATA));
 }
 
 LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT reflected = 0; ReflectToControl(message, wParam, lParam, reflected))
+        return reflected;
     switch (message) {
     case WM_ERASEBKGND:
         EraseBackground(reinterpret_cast<HDC>(wParam));
@@ -204,8 +215,14 @@ LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         OnWindowDestroyed();
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE)
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (const HWND focus = GetFocus(); focus && IsChild(m_window.Get(), focus))
+                m_lastFocus = focus;
             Deactivate();
+        }
+        break;
+    case WM_SETFOCUS:
+        FocusControl();
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
@@ -243,8 +260,11 @@ LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_MOVE:
+        ReadBounds();
+        break;
     case WM_SIZE:
         ReadBounds();
+        Realign();
         break;
 
     default:
@@ -406,6 +426,124 @@ int TForm::ShowModal()
             m_modalResult = mrCancel;
     }
     return m_modalResult;
+}
+
+void TForm::AddHint(HWND control, const std::string& hint)
+{
+    if (!m_hints) {
+        m_hints.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                      GetModuleHandleA(nullptr), nullptr));
+        if (!m_hints)
+            throw EOSError("Error creating window: " + SystemErrorText(GetLastError()));
+    }
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(hint.c_str());
+    SendMessageA(m_hints.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool TForm::PreProcessMessage(MSG& message)
+{
+    const bool toControl = message.hwnd != m_window.Get();
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (m_layout.keyPreview && toControl) {
+            WORD key = static_cast<WORD>(message.wParam);
+            KeyDown(key, ShiftFromKeys());
+            if (key == 0)
+                return true;
+            message.wParam = key;
+        }
+        return message.message == WM_KEYDOWN && DialogKey(static_cast<WORD>(message.wParam));
+    case WM_CHAR:
+        if (m_layout.keyPreview && toControl) {
+            char key = static_cast<char>(message.wParam);
+            KeyPress(key);
+            if (key == 0)
+                return true;
+            message.wParam = static_cast<unsigned char>(key);
+        }
+        return false;
+    case WM_SYSCHAR:
+        return AccessKey(static_cast<char>(message.wParam));
+    default:
+        return false;
+    }
+}
+
+bool TForm::DialogKey(WORD key)
+{
+    switch (key) {
+    case VK_TAB:
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
+            return false;
+        return SelectNext(GetKeyState(VK_SHIFT) >= 0);
+    case VK_RETURN: {
+        TWinControl* focused = TWinControl::FromHandle(GetFocus());
+        TWinControl* target = focused && focused->ClicksOnReturn()
+                                  ? focused
+                                  : FindControl(*this, [](const TWinControl& c) { return c.IsDefault() && c.CanFocus(); });
+        if (!target)
+            return false;
+        target->Click();
+        return true;
+    }
+    case VK_ESCAPE: {
+        TWinControl* cancel = FindControl(*this, [](const TWinControl& c) { return c.IsCancel() && c.CanFocus(); });
+        if (!cancel)
+            return false;
+        cancel->Click();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool TForm::AccessKey(char key)
+{
+    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    TWinControl* target =
+        FindControl(*this, [wanted](const TWinControl& c) { return c.AccessKey() == wanted && c.CanFocus(); });
+    if (!target)
+        return false;
+    if (target->ClicksOnReturn())
+        target->Click();
+    else
+        target->SetFocus(true);
+    return true;
+}
+
+bool TForm::SelectNext(bool forward)
+{
+    const std::vector<TWinControl*> stops = TabStops(*this);
+    if (stops.empty())
+        return false;
+    const auto at = std::find(stops.begin(), stops.end(), TWinControl::FromHandle(GetFocus()));
+    const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t next = forward ? 0 : count - 1;
+    if (at != stops.end())
+        next = ((at - stops.begin()) + (forward ? 1 : count - 1)) % count;
+    stops[static_cast<std::size_t>(next)]->SetFocus(true);
+    return true;
+}
+
+// The focus that comes to the form goes on to the control that had it last,
+// or to the first one in tab order.
+void TForm::FocusControl()
+{
+    if (m_lastFocus && IsChild(m_window.Get(), m_lastFocus) && IsWindowVisible(m_lastFocus)) {
+        ::SetFocus(m_lastFocus);
+        return;
+    }
+    const std::vector<TWinControl*> stops = TabStops(*this);
+    if (!stops.empty())
+        stops.front()->SetFocus(true);
 }
 
 void TForm::DoShow()

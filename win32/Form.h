@@ -3,6 +3,7 @@
 // are a FormLayout value, which a derived form takes from its base and amends.
 #pragma once
 
+#include "ControlParent.h"
 #include "Handles.h"
 
 #include <functional>
@@ -66,11 +67,15 @@ enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TCursor : int { crDefault = 0, crNone = -1 };
 
+// The shift state of the keyboard now, and of a mouse message's key flags.
+unsigned ShiftFromKeys();
+unsigned ShiftFromMouse(WPARAM keys);
+
 inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
 inline constexpr int mrCancel = 2;
 
-class TForm {
+class TForm : public TControlParent {
 public:
     // A form owned by the application (which may be absent).
     TForm(TApplication* owner, FormLayout layout);
@@ -79,12 +84,25 @@ public:
         HWND parent;
     };
     TForm(Parented parented, FormLayout layout);
-    virtual ~TForm();
-    TForm(const TForm&) = delete;
-    TForm& operator=(const TForm&) = delete;
+    ~TForm() override;
 
     // The window, created on first use.
     HWND Handle();
+    // The form of a window or of any control inside it, or nullptr.
+    static TForm* FromWindow(HWND window);
+
+    HWND ParentHandle() override { return Handle(); }
+    TForm& ParentForm() override { return *this; }
+    HFONT Font() override { return m_font.Get(); }
+    COLORREF FaceColor() override { return ColorToRGB(m_layout.color); }
+    HBRUSH FaceBrush() override { return m_background.Get(); }
+    // Shows the hint as a tooltip while the pointer rests on the window.
+    void AddHint(HWND control, const std::string& hint);
+    // The form's part in the message loop, before a message is translated
+    // and dispatched: key preview, Tab and Shift+Tab between the controls,
+    // Enter for the focused or the default button, Esc for the cancel
+    // button, Alt with an access key. True when the message is done with.
+    bool PreProcessMessage(MSG& message);
     bool HandleAllocated() const { return static_cast<bool>(m_window); }
     TApplication* Owner() const { return m_owner; }
     HWND ParentWindow() const { return m_parentWindow; }
@@ -150,12 +168,21 @@ private:
     void WatchParent();
     void ReadBounds();
     bool IsMainForm() const;
+    bool DialogKey(WORD key);
+    bool AccessKey(char key);
+    bool SelectNext(bool forward);
+    void FocusControl();
+
 
     TApplication* m_owner = nullptr;
     HWND m_parentWindow = nullptr;
     FormLayout m_layout;
     UniqueWindow m_window;
     UniqueBrush m_background;
+    UniqueFont m_font;
+    UniqueWindow m_hints;  // after m_window: destroyed first
+    // The control that had the focus when the form was last deactivated.
+    HWND m_lastFocus = nullptr;
     std::unique_ptr<TTimer> m_parentWatch;
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     TCursor m_cursor = crDefault;

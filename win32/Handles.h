@@ -56,6 +56,13 @@ using GdiObject = UniqueHandle<GdiObjectTraits<T>>;
 using UniquePen = GdiObject<HPEN>;
 using UniqueBrush = GdiObject<HBRUSH>;
 using UniqueBitmap = GdiObject<HBITMAP>;
+using UniqueFont = GdiObject<HFONT>;
+
+struct IconTraits {
+    using Handle = HICON;
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+using UniqueIcon = UniqueHandle<IconTraits>;
 
 struct MemoryDCTraits {
     using Handle = HDC;
