@@ -49,6 +49,28 @@ int TextHeight(HFONT font)
     return metrics.tmHeight;
 }
 
+// Controls are subclassed with a Unicode window procedure: the texts of
+// their messages are UTF-16.
+std::string Narrow(const wchar_t* text)
+{
+    if (!text || !*text)
+        return {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), length, nullptr, nullptr);
+    narrow.pop_back();
+    return narrow;
+}
+
+std::wstring Widen(const std::string& text)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+    wide.pop_back();
+    return wide;
+}
+
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
@@ -451,6 +473,17 @@ TGroupBox::TGroupBox(TControlParent& parent, const TBounds& bounds, const std::s
     CreateWnd("BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, caption);
 }
 
+LRESULT TGroupBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The frame is drawn by the system, the face under it by the box.
+    if (message != WM_ERASEBKGND)
+        return DefaultHandler(message, wParam, lParam);
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    FillRect(reinterpret_cast<HDC>(wParam), &r, Parent().FaceBrush());
+    return 1;
+}
+
 RECT TGroupBox::AlignArea()
 {
     RECT area = TWinControl::AlignArea();
@@ -550,7 +583,8 @@ std::string TMaskEdit::Formatted(const std::string& text) const
 
 void TMaskEdit::Display(const std::string& text, std::size_t caret)
 {
-    DefaultHandler(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const std::wstring wide = Widen(text);
+    DefaultHandler(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     SendMessageA(Handle(), EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }
 
@@ -594,14 +628,13 @@ LRESULT TMaskEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CHAR: {
-        const char c = static_cast<char>(wParam);
-        if (c == '\b') {
+        if (wParam == '\b') {
             Erase(true);
             return 0;
         }
-        if (static_cast<unsigned char>(c) < ' ')
+        if (wParam < ' ')
             break;  // Ctrl+C, Ctrl+V and the like
-        if (!Type(std::string(1, c)))
+        if (wParam > 0x7F || !Type(std::string(1, static_cast<char>(wParam))))
             MessageBeep(MB_OK);
         return 0;
     }
@@ -633,11 +666,11 @@ LRESULT TMaskEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case EM_REPLACESEL:
-        if (!Type(reinterpret_cast<const char*>(lParam)))
+        if (!Type(Narrow(reinterpret_cast<const wchar_t*>(lParam))))
             MessageBeep(MB_OK);
         return 0;
     case WM_SETTEXT: {
-        const std::string formatted = Formatted(lParam ? reinterpret_cast<const char*>(lParam) : "");
+        const std::wstring formatted = Widen(Formatted(Narrow(reinterpret_cast<const wchar_t*>(lParam))));
         return DefaultHandler(message, wParam, reinterpret_cast<LPARAM>(formatted.c_str()));
     }
     default:

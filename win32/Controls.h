@@ -141,6 +141,7 @@ protected:
     // Inside the frame, below the caption.
     RECT AlignArea() override;
     HBRUSH CtlColor(HDC dc) override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 class TEdit : public TWinControl {

@@ -219,6 +219,8 @@ LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             if (const HWND focus = GetFocus(); focus && IsChild(m_window.Get(), focus))
                 m_lastFocus = focus;
             Deactivate();
+        } else {
+            Activate();
         }
         break;
     case WM_SETFOCUS:
@@ -550,6 +552,12 @@ void TForm::DoShow()
 {
     if (OnShow)
         OnShow();
+}
+
+void TForm::Activate()
+{
+    if (OnActivate)
+        OnActivate();
 }
 
 void TForm::Deactivate()

@@ -138,6 +138,7 @@ public:
 
     std::function<void(TCloseAction&)> OnClose;
     std::function<void()> OnShow;
+    std::function<void()> OnActivate;
     std::function<void()> OnDeactivate;
     std::function<void(WORD& key, unsigned shift)> OnKeyDown;
     std::function<void(char& key)> OnKeyPress;
@@ -147,6 +148,7 @@ public:
 protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void DoShow();
+    virtual void Activate();
     virtual void Deactivate();
     virtual void KeyDown(WORD& key, unsigned shift);
     virtual void KeyPress(char& key);
