@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "Exceptions.h"
 #include "KritzPlayu.h"
+#include "dlgOpts.h"
 #include "SettingsRules.h"
 
 #include <cstdlib>
@@ -14,6 +15,7 @@ using namespace kritz;
 using namespace kritz::win;
 
 TfrmMain* frmMain = nullptr;
+TdlgOptions* dlgOptions = nullptr;
 
 namespace {
 
@@ -60,6 +62,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     if (__argc < 2)
         return 0;
     switch (ModeOf(__argv[1])) {
+    case 'c':
+        try {
+            dlgOptions = &Application().CreateForm<TdlgOptions>();
+            dlgOptions->LoadAndShow();
+        } catch (...) {
+        }
+        return 0;
     case 'p':
         try {
             RunPreview(__argc, __argv);

@@ -503,9 +503,9 @@ HBRUSH TGroupBox::CtlColor(HDC dc)
 TEdit::TEdit(TControlParent& parent, const TBounds& bounds, const std::string& text)
     : TWinControl(parent, bounds)
 {
+    // The design height is kept; AutoSize acts when the font's room changes.
     CreateWnd("EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, text);
     SetTabStop(true);
-    AdjustHeight();
 }
 
 void TEdit::SetAutoSize(bool autoSize)
