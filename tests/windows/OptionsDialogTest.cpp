@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -155,6 +158,43 @@ TEST_F(OptionsDialog, SettingsThatCannotBeWrittenAreReportedThenTheDialogCloses)
     const auto box = AnswerMessageBox(program);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text, "Error saving settings");
+    EXPECT_EQ(program.ExitWithin(3000), 0);
+}
+
+TEST_F(OptionsDialog, TheStatusBarExplainsTheAreaUnderThePointer)
+{
+    Program program(KRITZ_PLAY_PATH, "/c");
+    const Dialog d = Open(program);
+    ASSERT_NE(d.form, nullptr);
+    const HWND bar = FindControl(d.form, [](HWND w) { return ClassOf(w) == "msctls_statusbar32"; });
+    ASSERT_NE(bar, nullptr);
+    RECT client;
+    GetClientRect(d.form, &client);
+    // The bar's single text is not passed between processes, its length is:
+    // every hint has a length of its own. In its single-text mode the bar
+    // answers for its first part.
+    const auto shown = [&](HWND window, int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(window, &p);
+        // Real pointer motion, in the 0 to 65535 range of the screen.
+        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, p.x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1,
+                  p.y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1);
+        Sleep(150);
+        return LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, 0, 0));
+    };
+    const std::size_t fileName = std::strlen("Enter the name of the *.Krz file to replay");
+    const std::size_t delays = std::strlen("Replay animations without regard to actual time between strokes");
+    const std::size_t ok = std::strlen("Click here to accept your changes");
+    const std::size_t cancel = std::strlen("Click here to leave things the way they are");
+    // The pointer's path: each step either replaces the text or keeps it.
+    EXPECT_EQ(shown(d.form, 100, 12), fileName) << "first row";
+    EXPECT_EQ(shown(d.form, 100, 37), delays) << "second row";
+    EXPECT_EQ(shown(d.check, 6, 8), delays) << "check box";
+    EXPECT_EQ(shown(d.form, 100, 57), 0u) << "bare strip of the form";
+    EXPECT_EQ(shown(d.ok, 30, 12), ok) << "OK";
+    EXPECT_EQ(shown(d.cancel, 30, 12), cancel) << "Cancel";
+    EXPECT_EQ(shown(d.form, 20, client.bottom - 25), 0u) << "left part of the button band";
+    PostMessageA(d.cancel, BM_CLICK, 0, 0);
     EXPECT_EQ(program.ExitWithin(3000), 0);
 }
 
