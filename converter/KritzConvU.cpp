@@ -42,6 +42,7 @@ FormLayout TfrmMain::MainLayout()
     layout.clientHeight = 141;
     layout.position = TPosition::poScreenCenter;
     layout.keyPreview = true;
+    layout.taskbarButton = true;  // the program's one window, reachable from the taskbar
     layout.windowClass = "TfrmMain";
     return layout;
 }

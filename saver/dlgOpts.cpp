@@ -42,6 +42,7 @@ FormLayout TdlgOptions::DialogLayout()
     layout.clientWidth = 346;
     layout.clientHeight = 117;
     layout.position = TPosition::poScreenCenter;
+    layout.taskbarButton = true;  // the program's one window, reachable from the taskbar
     layout.windowClass = "TdlgOptions";
     return layout;
 }
