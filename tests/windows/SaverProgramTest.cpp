@@ -5,6 +5,7 @@
 #include "Handles.h"
 #include "KritzPlayu.h"
 #include "RecordIo.h"
+#include "ProgramWindows.h"
 #include "TestWindows.h"
 #include "SettingsRules.h"
 #include "settings.h"
@@ -53,67 +54,14 @@ protected:
     }
 };
 
-struct Process {
-    PROCESS_INFORMATION info{};
-    DWORD id() const { return info.dwProcessId; }
-    // The exit status once the process has ended within `ms`, else -1.
-    long ExitWithin(DWORD ms) const
-    {
-        if (WaitForSingleObject(info.hProcess, ms) != WAIT_OBJECT_0)
-            return -1;
-        DWORD status = 0;
-        GetExitCodeProcess(info.hProcess, &status);
-        return static_cast<long>(status);
-    }
-    ~Process()
-    {
-        if (!info.hProcess)
-            return;
-        if (WaitForSingleObject(info.hProcess, 0) != WAIT_OBJECT_0)
-            TerminateProcess(info.hProcess, 99);
-        CloseHandle(info.hProcess);
-        CloseHandle(info.hThread);
-    }
-};
+using test::Program;
 
-Process StartSaver(const std::string& arguments)
-{
-    std::string command = "\"" + std::string(KRITZ_PLAY_PATH) + "\"" + (arguments.empty() ? "" : " " + arguments);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    Process p;
-    EXPECT_TRUE(
-        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &p.info));
-    return p;
-}
+Program StartSaver(const std::string& arguments) { return Program(KRITZ_PLAY_PATH, arguments); }
 
-// A visible top-level window of the process with the class, waiting up to `ms`.
-HWND FindWindowOf(const Process& p, const char* className, int ms = 5000)
+// A visible top-level window of the program with the class, waiting up to `ms`.
+HWND FindWindowOf(const Program& program, const char* className, int ms = 5000)
 {
-    struct Search {
-        DWORD pid;
-        const char* className;
-        HWND found;
-    } search{p.id(), className, nullptr};
-    for (int waited = 0; waited < ms && !search.found; waited += 20) {
-        EnumWindows(
-            [](HWND w, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(w, &pid);
-                char name[64] = {};
-                GetClassNameA(w, name, sizeof name);
-                if (pid == s->pid && IsWindowVisible(w) && std::string(name) == s->className) {
-                    s->found = w;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
-            Sleep(20);
-    }
-    return search.found;
+    return test::WaitForWindow(program, [&](HWND w) { return test::ClassOf(w) == className; }, ms);
 }
 
 using test::Pump;
@@ -125,7 +73,7 @@ TEST_F(SaverFiles, SwitchesThatSelectNoWindowEndAtOnce)
     WriteAnimation("KritzSSx.Krz", RedSquareThenPause());
     // 1234567 names no window: the preview cannot be made.
     for (const char* arguments : {"", "s", "/a", "/p", "/p:1234", "/p x12", "/p 0x", "/p 1234567", "/x /s"}) {
-        const Process saver = StartSaver(arguments);
+        const Program saver = StartSaver(arguments);
         EXPECT_EQ(saver.ExitWithin(5000), 0) << '"' << arguments << '"';
     }
 }
@@ -135,7 +83,7 @@ TEST_F(SaverFiles, FullScreenSwitchesReplayUntilAKeyDuringAPause)
     WriteAnimation("Custom.Krz", RedSquareThenPause());
     UseAnimation("Custom.Krz");
     for (const char* arguments : {"/s", "/S", "-s", "xs", "/p 0", "/s extra arguments"}) {
-        const Process saver = StartSaver(arguments);
+        const Program saver = StartSaver(arguments);
         const HWND window = FindWindowOf(saver, "TfrmMain");
         ASSERT_NE(window, nullptr) << arguments;
         RECT r;
@@ -154,7 +102,7 @@ TEST_F(SaverFiles, AClickOrAThreePixelMoveEndsTheSaver)
     WriteAnimation("KritzSS.Krz", RedSquareThenPause());
     for (int ending = 0; ending < 2; ++ending) {
         SetCursorPos(600, 500);
-        const Process saver = StartSaver("/s");
+        const Program saver = StartSaver("/s");
         const HWND window = FindWindowOf(saver, "TfrmMain");
         ASSERT_NE(window, nullptr);
         Sleep(300);
@@ -177,7 +125,7 @@ TEST_F(SaverFiles, AClickOrAThreePixelMoveEndsTheSaver)
 TEST_F(SaverFiles, AMissingAnimationIsNamedThenTheScreenStaysWhite)
 {
     UseAnimation("Missing.Krz");
-    const Process saver = StartSaver("/s");
+    const Program saver = StartSaver("/s");
     const HWND box = FindWindowOf(saver, "#32770");
     ASSERT_NE(box, nullptr);
     char caption[32] = {}, text[MAX_PATH + 32] = {};
@@ -206,7 +154,7 @@ TEST_F(SaverFiles, PreviewReplaysThePreviewFileIgnoresInputAndEndsWithItsHost)
     UniqueWindow host = CreateHost();
     const std::string handle = std::to_string(reinterpret_cast<std::uintptr_t>(host.Get()));
     {
-        const Process saver = StartSaver("/p " + handle);
+        const Program saver = StartSaver("/p " + handle);
         const HWND box = FindWindowOf(saver, "#32770");
         ASSERT_NE(box, nullptr);
         char text[MAX_PATH + 32] = {};
@@ -217,7 +165,7 @@ TEST_F(SaverFiles, PreviewReplaysThePreviewFileIgnoresInputAndEndsWithItsHost)
     }
 
     WriteAnimation("KritzSSx.Krz", RedSquareThenPause());
-    const Process saver = StartSaver("/P " + handle);
+    const Program saver = StartSaver("/P " + handle);
     HWND child = nullptr;
     for (int waited = 0; waited < 5000 && !child; waited += 20) {
         Pump(20);
