@@ -98,6 +98,18 @@ TEST_F(OptionsDialog, WithoutSettingsShowsTheDefaultsAndEscWritesNothing)
     EXPECT_FALSE(Read());
 }
 
+TEST_F(OptionsDialog, EverySpellingOfTheSwitchOpensIt)
+{
+    for (const char* arguments : {"/C", "/c:1234", "-c"}) {
+        Program program(KRITZ_PLAY_PATH, arguments);
+        const Dialog d = Open(program);
+        ASSERT_NE(d.form, nullptr) << arguments;
+        PostMessageA(d.form, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.ExitWithin(3000), 0) << arguments;
+    }
+    EXPECT_FALSE(Read()) << "closing writes nothing";
+}
+
 TEST_F(OptionsDialog, OkAndEnterWriteBothSettings)
 {
     const struct {
