@@ -39,18 +39,28 @@ void RunPreview(int argc, char** argv)
     frmMain->ShowModal();
 }
 
+// The last resort: an error that ends the program names itself, then the
+// process exits with status 1.
+int ReportFatal(const char* className, const std::string& message)
+{
+    const std::string text = std::string("Exception ") + className + " in module KritzPlay.scr.\n" + message +
+                             (message.empty() ? "" : ".");
+    MessageBoxA(nullptr, text.c_str(), "Application Error", MB_ICONSTOP | MB_OK | MB_TASKMODAL);
+    return 1;
+}
+
 int RunFullScreen()
 {
     try {
         frmMain = &Application().CreateForm<TfrmMain>();
         frmMain->StartSaver();
         Application().Run();
+    } catch (const Exception& e) {
+        return ReportFatal(e.ClassName(), e.what());
     } catch (const std::exception& e) {
-        const auto* known = dynamic_cast<const Exception*>(&e);
-        const std::string text = std::string("Exception ") + (known ? known->ClassName() : "Exception") +
-                                 " in module KritzPlay.scr.\n" + e.what() + (e.what()[0] ? "." : "");
-        MessageBoxA(nullptr, text.c_str(), "Application Error", MB_ICONSTOP | MB_OK | MB_TASKMODAL);
-        return 1;
+        return ReportFatal("Exception", e.what());
+    } catch (...) {
+        return ReportFatal("Exception", "");
     }
     return 0;
 }

@@ -66,7 +66,10 @@ void TApplication::Dispatch(MSG& message)
 {
     // The form of the window gets the keys that move between its controls,
     // and with key preview any key, before the window itself.
-    if (TForm* form = TForm::FromWindow(message.hwnd); form && form->PreProcessMessage(message))
+    // Those keys click buttons, so their handlers run here, guarded like any
+    // other handler.
+    if (TForm* form = TForm::FromWindow(message.hwnd);
+        form && Guarded([&] { return static_cast<LRESULT>(form->PreProcessMessage(message)); }))
         return;
     TranslateMessage(&message);
     DispatchMessageA(&message);

@@ -53,13 +53,11 @@ LRESULT CALLBACK TTimer::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message != WM_TIMER || !timer)
         return DefWindowProcA(window, message, wParam, lParam);
-    try {
+    return Guarded([timer]() -> LRESULT {
         if (timer->m_enabled && timer->OnTimer)
             timer->OnTimer();
-    } catch (const std::exception& e) {
-        Application().HandleException(e);
-    }
-    return 0;
+        return 0;
+    });
 }
 
 }
