@@ -26,6 +26,10 @@ ReadSummary AppendRecords(ByteSource& source, std::vector<DrawRecord>& into)
     std::array<std::uint8_t, BlockBytes> block;
     std::size_t held = 0;
     ReadSummary summary;
+    // One allocation for a source of known size; the reading itself does not
+    // depend on it.
+    if (const auto size = source.SizeHint())
+        into.reserve(into.size() + static_cast<std::size_t>(*size / DrawRecord::Size));
     for (;;) {
         const std::size_t got = source.Read(std::span(block).subspan(held));
         if (got == 0)
@@ -103,6 +107,13 @@ std::size_t StdFile::Read(std::span<std::uint8_t> into)
     return got;
 }
 
+std::optional<std::uint64_t> StdFile::SizeHint() const
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(m_path, error);
+    return error ? std::nullopt : std::optional<std::uint64_t>(size);
+}
+
 void StdFile::Write(std::span<const std::uint8_t> bytes)
 {
     if (bytes.empty())
@@ -120,13 +131,11 @@ void StdFile::Close()
 
 std::vector<DrawRecord> LoadRecords(const std::string& path, ReadSummary* summary)
 {
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error))
+        throw IoError("'" + path + "' is not a regular file");
     StdFile file(path, StdFile::Mode::Read);
     std::vector<DrawRecord> records;
-    // One allocation for a file whose size is known; the reading itself does
-    // not depend on it.
-    std::error_code error;
-    if (const auto size = std::filesystem::file_size(path, error); !error)
-        records.reserve(static_cast<std::size_t>(size / DrawRecord::Size));
     const ReadSummary s = AppendRecords(file, records);
     if (summary)
         *summary = s;

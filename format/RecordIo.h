@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -29,6 +30,8 @@ public:
     // Fills a prefix of `into` and returns its length; 0 only at the end.
     // Throws IoError when the data cannot be read.
     virtual std::size_t Read(std::span<std::uint8_t> into) = 0;
+    // The number of bytes a reader will find, where the source knows it.
+    virtual std::optional<std::uint64_t> SizeHint() const { return std::nullopt; }
 };
 
 class ByteSink {
@@ -72,6 +75,7 @@ public:
     StdFile& operator=(const StdFile&) = delete;
 
     std::size_t Read(std::span<std::uint8_t> into) override;
+    std::optional<std::uint64_t> SizeHint() const override;
     void Write(std::span<const std::uint8_t> bytes) override;
     // Flushes and closes; throws IoError when the data did not reach the file.
     void Close();
@@ -81,7 +85,8 @@ private:
     std::string m_path;
 };
 
-// Reads a whole file; throws IoError when it cannot be opened or read.
+// Reads a whole file; throws IoError when it cannot be opened or read, or
+// is no regular file (a device or a pipe could go on for ever).
 std::vector<DrawRecord> LoadRecords(const std::string& path, ReadSummary* summary = nullptr);
 
 }

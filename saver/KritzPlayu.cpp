@@ -1,5 +1,6 @@
 #include "KritzPlayu.h"
 
+#include "Exceptions.h"
 #include "FileStream.h"
 #include "IniFile.h"
 #include "SettingsRules.h"
@@ -82,6 +83,10 @@ void TfrmMain::LoadAnimation()
     m_engine->FreeRecords();
     try {
         TFileStream file(path, fmOpenRead | fmShareDenyWrite);
+        // A name from the settings file can name a device, such as CON,
+        // whose reading would never end.
+        if (!file.IsDiskFile())
+            throw EFOpenError("Cannot open file \"" + path + "\". It is not a file on a disk");
         m_engine->LoadAnimation(file);
     } catch (const std::exception&) {
         Application().MessageBox("Error loading \"" + path + "\"", "Error", MB_OK);

@@ -56,11 +56,13 @@ TFileStream::TFileStream(const std::string& fileName, unsigned mode)
     m_file.Reset(file);
 }
 
-std::uint64_t TFileStream::Size() const
+bool TFileStream::IsDiskFile() const { return GetFileType(m_file.Get()) == FILE_TYPE_DISK; }
+
+std::optional<std::uint64_t> TFileStream::SizeHint() const
 {
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(m_file.Get(), &size))
-        throw EReadError("Cannot read the size of \"" + m_fileName + "\"");
+    if (!IsDiskFile() || !GetFileSizeEx(m_file.Get(), &size))
+        return std::nullopt;
     return static_cast<std::uint64_t>(size.QuadPart);
 }
 

@@ -32,7 +32,9 @@ public:
     // Throws EFOpenError or EFCreateError naming the file.
     TFileStream(const std::string& fileName, unsigned mode);
 
-    std::uint64_t Size() const;
+    // A file on a disk, not a device or a pipe.
+    bool IsDiskFile() const;
+    std::optional<std::uint64_t> SizeHint() const override;
     // Throw EReadError or EWriteError; a write stores all bytes or throws.
     std::size_t Read(std::span<std::uint8_t> into) override;
     void Write(std::span<const std::uint8_t> bytes) override;

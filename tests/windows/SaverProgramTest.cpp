@@ -122,26 +122,29 @@ TEST_F(SaverFiles, AClickOrAThreePixelMoveEndsTheSaver)
     }
 }
 
-TEST_F(SaverFiles, AMissingAnimationIsNamedThenTheScreenStaysWhite)
+// A missing file, and a device name whose reading would never end.
+TEST_F(SaverFiles, AnUnreadableAnimationIsNamedThenTheScreenStaysWhite)
 {
-    UseAnimation("Missing.Krz");
-    const Program saver = StartSaver("/s");
-    const HWND box = FindWindowOf(saver, "#32770");
-    ASSERT_NE(box, nullptr);
-    char caption[32] = {}, text[MAX_PATH + 32] = {};
-    GetWindowTextA(box, caption, sizeof caption);
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    EXPECT_STREQ(caption, "Error");
-    EXPECT_EQ(std::string(text), "Error loading \"" + WindowsFile("Missing.Krz") + "\"");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    for (const char* name : {"Missing.Krz", "CON"}) {
+        UseAnimation(name);
+        const Program saver = StartSaver("/s");
+        const HWND box = FindWindowOf(saver, "#32770");
+        ASSERT_NE(box, nullptr) << name;
+        char caption[32] = {}, text[MAX_PATH + 32] = {};
+        GetWindowTextA(box, caption, sizeof caption);
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        EXPECT_STREQ(caption, "Error");
+        EXPECT_EQ(std::string(text), "Error loading \"" + WindowsFile(name) + "\"");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
 
-    const HWND window = FindWindowOf(saver, "TfrmMain");
-    ASSERT_NE(window, nullptr) << "the saver goes on after the message";
-    Sleep(200);
-    EXPECT_EQ(FindWindowOf(saver, "#32770", 300), nullptr) << "no second message";
-    SetForegroundWindow(window);
-    SendKey(VK_SPACE);
-    EXPECT_EQ(saver.ExitWithin(500), 0);
+        const HWND window = FindWindowOf(saver, "TfrmMain");
+        ASSERT_NE(window, nullptr) << "the saver goes on after the message";
+        Sleep(200);
+        EXPECT_EQ(FindWindowOf(saver, "#32770", 300), nullptr) << "no second message";
+        SetForegroundWindow(window);
+        SendKey(VK_SPACE);
+        EXPECT_EQ(saver.ExitWithin(500), 0) << name;
+    }
 }
 
 UniqueWindow CreateHost() { return test::CreatePlainWindow("Display settings", 50, 50, 152, 112); }
