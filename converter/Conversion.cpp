@@ -1,6 +1,7 @@
 #include "Conversion.h"
 
 #include "DrawRecord.h"
+#include "RecordIo.h"
 #include "Rescale.h"
 
 #include <algorithm>
@@ -10,10 +11,6 @@
 namespace kritz {
 
 namespace {
-
-// Records are converted a block at a time, in place: some tens of KiB of
-// memory whatever the file's size, and few system calls.
-constexpr std::uint64_t BlockRecords = 5461;
 
 class ConversionFailure : public std::runtime_error {
 public:
@@ -34,9 +31,11 @@ void Rewrite(ConversionFiles& files, const std::string& sourcePath, const std::s
 
     // A trailing piece of 1 to 11 bytes is neither converted nor copied.
     std::uint64_t remaining = source->Size() / DrawRecord::Size;
-    std::vector<DrawRecord> block(static_cast<std::size_t>(std::min(remaining, BlockRecords)));
+    // Records are converted a block at a time, in place.
+    const std::uint64_t perBlock = BlockRecords;
+    std::vector<DrawRecord> block(static_cast<std::size_t>(std::min(remaining, perBlock)));
     while (remaining > 0) {
-        const auto records = std::span(block).first(static_cast<std::size_t>(std::min(remaining, BlockRecords)));
+        const auto records = std::span(block).first(static_cast<std::size_t>(std::min(remaining, perBlock)));
         const std::span bytes(reinterpret_cast<std::uint8_t*>(records.data()), records.size_bytes());
         if (source->Read(bytes) != bytes.size())
             throw ConversionFailure("the source ended early or could not be read");

@@ -15,6 +15,10 @@
 
 namespace kritz {
 
+// The system stops a name at its first NUL; such a name would reach another
+// file than the one it spells.
+inline bool Nameable(const std::string& path) { return path.find('\0') == std::string::npos; }
+
 // A source file, open for reading while other programs may go on reading and
 // writing it (Win32: GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
 // OPEN_EXISTING). Closed when destroyed.

@@ -90,13 +90,6 @@ private:
     bool m_committed = false;
 };
 
-// The system stops a name at its first NUL; such a name would reach another
-// file than the one it spells.
-bool Nameable(const std::string& path)
-{
-    return path.find('\0') == std::string::npos;
-}
-
 fs::path FollowLink(const fs::path& path)
 {
     std::error_code ec;

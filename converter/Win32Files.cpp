@@ -27,11 +27,9 @@ private:
     HANDLE m_handle;
 };
 
-// The system stops a name at its first NUL; such a name would reach another
-// file than the one it spells.
 void RequireNameable(const std::string& path)
 {
-    if (path.find('\0') != std::string::npos)
+    if (!Nameable(path))
         throw IoError("no such file name");
 }
 

@@ -11,8 +11,7 @@ namespace kritz {
 
 namespace {
 
-// A block of whole records, some tens of KiB.
-constexpr std::size_t BlockBytes = DrawRecord::Size * 5461;
+constexpr std::size_t BlockBytes = DrawRecord::Size * BlockRecords;
 
 std::string Describe(const std::string& path, int error)
 {
@@ -52,9 +51,8 @@ ReadSummary AppendRecords(ByteSource& source, std::vector<DrawRecord>& into)
 
 void WriteRecords(ByteSink& sink, std::span<const DrawRecord> records)
 {
-    constexpr std::size_t perBlock = BlockBytes / DrawRecord::Size;
     while (!records.empty()) {
-        const auto chunk = records.first(std::min(perBlock, records.size()));
+        const auto chunk = records.first(std::min(BlockRecords, records.size()));
         sink.Write({reinterpret_cast<const std::uint8_t*>(chunk.data()), chunk.size() * DrawRecord::Size});
         records = records.subspan(chunk.size());
     }

@@ -19,6 +19,10 @@
 
 namespace kritz {
 
+// Files are read and written in blocks of this many whole records (64 KiB):
+// few system calls, and bounded memory whatever the file's size.
+inline constexpr std::size_t BlockRecords = 5461;
+
 class IoError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
