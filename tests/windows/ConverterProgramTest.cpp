@@ -192,6 +192,53 @@ TEST_F(ConverterProgram, EachFailureIsReportedAndTheWindowStaysUsable)
     EXPECT_EQ(program.ExitWithin(3000), 0);
 }
 
+// The open dialog's file-name box (cmb13 of the system's file dialogs).
+constexpr int FileNameBox = 0x47C;
+
+TEST_F(ConverterProgram, TheOpenDialogShowsTheNameAndTheConversionUsesItsPath)
+{
+    const std::vector<DrawRecord> drawing = Drawing();
+    CreateDirectoryA((folder + "far").c_str(), nullptr);
+    Write("far\\Far.Krz", Serialised(drawing));
+    Program program(KRITZ_CVT_PATH, "", folder);
+    const Window w = Open(program);
+    const HWND browse = FindControl(GetParent(w.srcFile), "Button", "...");  // on the source's row
+    ASSERT_NE(browse, nullptr);
+    const auto openDialog = [&] {
+        PostMessageA(browse, BM_CLICK, 0, 0);
+        return WaitForWindow(program, "#32770", "Open Kritz Animation");
+    };
+
+    HWND dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    Sleep(300);
+    EXPECT_EQ(TextOf(w.srcFile), "Source.Krz") << "a cancelled dialog changes nothing";
+
+    dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    const std::string chosen = folder + "far\\Far.Krz";
+    SendMessageA(GetDlgItem(dialog, FileNameBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    Sleep(500);
+    EXPECT_EQ(TextOf(w.srcFile), "Far.Krz") << "only the file-name part is shown";
+
+    PostMessageA(w.convert, BM_CLICK, 0, 0);
+    const auto box = AnswerMessageBox(program);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "File created");
+    // The source came by the dialog's full path. The typed destination name
+    // leads to the current directory, which the system's dialog may have
+    // moved to the chosen file's folder.
+    const auto made = Read("far\\Dest.Krz") ? Read("far\\Dest.Krz") : Read("Dest.Krz");
+    EXPECT_EQ(made, Converted(drawing, "640  ", "480  ", "1024 ", "768  "));
+    PostMessageA(w.cancel, BM_CLICK, 0, 0);
+    EXPECT_EQ(program.ExitWithin(3000), 0);
+    DeleteFileA((folder + "far\\Far.Krz").c_str());
+    DeleteFileA((folder + "far\\Dest.Krz").c_str());
+    RemoveDirectoryA((folder + "far").c_str());
+}
+
 TEST_F(ConverterProgram, SizeFieldsTakeDigitsSignsAndBlanksOnly)
 {
     Write("Source.Krz", Serialised(Drawing()));
